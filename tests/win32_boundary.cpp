@@ -137,8 +137,8 @@ TEST_F(BoundaryTest, ExportsExactlyTheTenNamesAtTheirOrdinals) {
 }
 
 TEST_F(BoundaryTest, EachExportRemovesItsOwnArgumentBytes) {
-  OpenArchiveRecord missing = {"no-such-disk.d64", 0, 0};
-  HeaderRecord record;
+  pellaxo::OpenArchiveRecord missing = {"no-such-disk.d64", 0, 0};
+  pellaxo::HeaderRecord record;
   const uint32_t open_args[] = {static_cast<uint32_t>(reinterpret_cast<uintptr_t>(&missing))};
   const uint32_t read_args[] = {0, static_cast<uint32_t>(reinterpret_cast<uintptr_t>(&record))};
   const uint32_t zeros[5] = {0, 0, 0, 0, 0};
