@@ -72,7 +72,9 @@ size_t MakeFile(const uint8_t* data, size_t size) {
   return file_size;
 }
 
-bool InPetsciiOutput(uint8_t c) { return (c >= 0x20 && c <= 0x5F) || c == 0x97; }
+bool InPetsciiOutput(uint8_t c) {
+  return (c >= 0x20 && c <= 0x5F) || c == 0x97;
+}
 
 void CheckEntry(const HeaderRecord& record, int answer) {
   Require(std::memchr(record.ArchiveName, 0, sizeof record.ArchiveName) != nullptr,

@@ -39,8 +39,9 @@ int main(int argc, char** argv) {
   testimg::Image types = testimg::BlankDisk();
   const uint8_t kinds[] = {0x01, 0x02, 0x42, 0x80, 0x85, 0xC2, 0xC4, 0xFF};
   for (int slot = 0; slot < 8; ++slot) {
-    testimg::PutEntry(types, 18, 1, slot,
-                      {kinds[slot], std::string("N\xA0\x00\xC1", 4), static_cast<uint16_t>(slot * 300)});
+    testimg::PutEntry(
+        types, 18, 1, slot,
+        {kinds[slot], std::string("N\xA0\x00\xC1", 4), static_cast<uint16_t>(slot * 300)});
   }
   Seed(dir, "types", 0, types);
   std::FILE* odd = std::fopen((dir + "/odd-size").c_str(), "wb");

@@ -18,19 +18,13 @@ passes=0
 pass() { passes=$((passes + 1)); echo "ok: $1"; }
 fail() { failures=$((failures + 1)); echo "FAILED: $1"; }
 
-run_lister() { # bounded, so a hang fails instead of blocking
-  timeout 600 $runner "$lister" "$@"
+# Bounded, so a hang fails instead of blocking. Status 77 from the runner:
+# Wine could not run programs here, and the test is skipped.
+run_lister() {
+  timeout 1000 $runner "$lister" "$@"
 }
 
-# --- 1. the sample disk -----------------------------------------------------
-(cd "$src" && run_lister samples/demo.d64) > "$work/demo.txt" 2>"$work/demo.err"
-if cmp -s "$work/demo.txt" "$src/tests/expected/demo-listing.txt"; then
-  pass "sample disk listing"
-else
-  fail "sample disk listing differs:"; diff "$src/tests/expected/demo-listing.txt" "$work/demo.txt"
-fi
-
-# --- 2. agreement with cc1541 --------------------------------------------------
+# --- the disks: made by cc1541, then damaged copies ------------------------------
 # Our rows as "blocks|name|type": the name is the 16 bytes after "NNN.", the
 # type the suffix after them.
 ours() {
@@ -68,19 +62,6 @@ make_disk many.d64 -n "many files" "$@"
 make_disk forty.d64 -4 -n "forty tracks" -f "first" -w "$work/b.bin" -f "second" -w "$work/b.bin" \
   -f "third" -w "$work/b.bin" -f "fourth" -w "$work/a.bin"
 
-for disk in mixed.d64 many.d64 forty.d64; do
-  cp "$work/$disk" "$work/copy-$disk"
-  cc1541 "$work/copy-$disk" | theirs > "$work/$disk.theirs"
-  run_lister "$work/$disk" | ours > "$work/$disk.ours"
-  if [ -s "$work/$disk.theirs" ] && cmp -s "$work/$disk.theirs" "$work/$disk.ours"; then
-    pass "$disk agrees with cc1541 ($(wc -l < "$work/$disk.ours") files)"
-  else
-    fail "$disk disagrees with cc1541 (< cc1541, > pellaxo-list):"
-    diff "$work/$disk.theirs" "$work/$disk.ours"
-  fi
-done
-
-# --- 3. damaged images ----------------------------------------------------------
 poke() { # file, byte offset, bytes as printf escapes
   printf "$3" | dd of="$1" bs=1 seek="$2" conv=notrunc 2> /dev/null
 }
@@ -90,22 +71,52 @@ cp "$work/mixed.d64" "$work/past-end.d64"; poke "$work/past-end.d64" $dir_sector
 cp "$work/mixed.d64" "$work/no-track.d64"; poke "$work/no-track.d64" $dir_sector '\377\377'
 head -c 100000 "$work/mixed.d64" > "$work/truncated.d64"
 
+# One run lists every good image (a program start under Wine is costly); the
+# listing of each image is one paragraph, headed by its path.
+(cd "$src" && run_lister samples/demo.d64 "$work/mixed.d64" "$work/many.d64" "$work/forty.d64" \
+  "$work/loop.d64" "$work/past-end.d64" "$work/no-track.d64") > "$work/all.txt"
+status=$?
+[ $status -eq 77 ] && exit 77
+[ $status -eq 0 ] || fail "listing the good images: status $status"
+awk -v dir="$work" 'BEGIN { RS = ""; FS = "\n" }
+  { n = split($1, part, "/"); file = dir "/" part[n] ".txt"; print > file; close(file) }' "$work/all.txt"
+
+# --- 1. the sample disk -----------------------------------------------------
+if cmp -s "$work/demo.d64.txt" "$src/tests/expected/demo-listing.txt"; then
+  pass "sample disk listing"
+else
+  fail "sample disk listing differs:"; diff "$src/tests/expected/demo-listing.txt" "$work/demo.d64.txt"
+fi
+
+# --- 2. agreement with cc1541 --------------------------------------------------
+for disk in mixed.d64 many.d64 forty.d64; do
+  cp "$work/$disk" "$work/copy-$disk"
+  cc1541 "$work/copy-$disk" | theirs > "$work/$disk.theirs"
+  ours < "$work/$disk.txt" > "$work/$disk.ours"
+  if [ -s "$work/$disk.theirs" ] && cmp -s "$work/$disk.theirs" "$work/$disk.ours"; then
+    pass "$disk agrees with cc1541 ($(wc -l < "$work/$disk.ours") files)"
+  else
+    fail "$disk disagrees with cc1541 (< cc1541, > pellaxo-list):"
+    diff "$work/$disk.theirs" "$work/$disk.ours"
+  fi
+done
+
+# --- 3. damaged images -----------------------------------------------------------
 # A loop back to the first sector lists its eight files again and again,
 # until 144 positions (18 rounds) have been examined.
-run_lister "$work/loop.d64" > "$work/loop.txt"; status=$?
-rows=$(grep -c '^F ' "$work/loop.txt")
-if [ $status -eq 0 ] && [ "$rows" -eq 144 ]; then pass "looping chain ends after 144 positions"
-else fail "looping chain: status $status, $rows rows"; fi
+rows=$(grep -c '^F ' "$work/loop.d64.txt")
+if [ "$rows" -eq 144 ]; then pass "looping chain ends after 144 positions"
+else fail "looping chain: $rows rows"; fi
 
 for disk in past-end no-track; do
-  run_lister "$work/$disk.d64" > "$work/$disk.txt"; status=$?
-  rows=$(grep -c '^F ' "$work/$disk.txt")
-  if [ $status -eq 0 ] && [ "$rows" -eq 8 ]; then pass "$disk link ends the listing"
-  else fail "$disk link: status $status, $rows rows"; fi
+  rows=$(grep -c '^F ' "$work/$disk.d64.txt")
+  if [ "$rows" -eq 8 ]; then pass "$disk link ends the listing"
+  else fail "$disk link: $rows rows"; fi
 done
 
 run_lister "$work/truncated.d64" "$work/mixed.d64" > "$work/truncated.txt" 2> "$work/truncated.err"
 status=$?
+[ $status -eq 77 ] && exit 77
 if [ $status -eq 1 ] && grep -q "cannot open .*truncated.d64: 14 UnrecognisedSize" "$work/truncated.err" &&
    [ "$(grep -c '^F ' "$work/truncated.txt")" -eq 9 ]; then
   pass "truncated image reported, the next one still listed"

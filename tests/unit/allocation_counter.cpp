@@ -23,7 +23,9 @@
 
 #ifdef PELLAXO_TSAN
 
-long AllocationCount() { return -1; }
+long AllocationCount() {
+  return -1;
+}
 
 #else
 
@@ -31,18 +33,30 @@ namespace {
 std::atomic<long> g_allocations{0};
 }
 
-long AllocationCount() { return g_allocations.load(); }
+long AllocationCount() {
+  return g_allocations.load();
+}
 
 void* operator new(std::size_t size) {
   g_allocations.fetch_add(1, std::memory_order_relaxed);
   if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
   throw std::bad_alloc();
 }
-void* operator new[](std::size_t size) { return operator new(size); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+void* operator new[](std::size_t size) {
+  return operator new(size);
+}
+void operator delete(void* p) noexcept {
+  std::free(p);
+}
+void operator delete[](void* p) noexcept {
+  std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+  std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+  std::free(p);
+}
 
 #if defined(__GLIBC__) && !defined(PELLAXO_ASAN)
 extern "C" {

@@ -39,7 +39,10 @@ TEST_F(ConcurrencyTest, ThreadsNeverShareAHandleOrAListing) {
         int32_t open_result = 0;
         const int32_t handle = OpenImage(paths[t], &open_result);
         if (handle == 0) {
-          if (open_result == NoFreeSlot) ++no_free_slot; else ++wrong;
+          if (open_result == NoFreeSlot)
+            ++no_free_slot;
+          else
+            ++wrong;
           std::this_thread::yield();
           continue;
         }
@@ -48,7 +51,8 @@ TEST_F(ConcurrencyTest, ThreadsNeverShareAHandleOrAListing) {
         if (answers.size() != static_cast<size_t>(3 + t % 5 + 2)) ++wrong;
         for (size_t i = 0; i + 1 < answers.size(); ++i) {
           const std::string name = answers[i].record.FileName;
-          const std::string expected = i == 0 ? "DISK " + tag + " " : tag + "F" + std::to_string(i - 1) + " ";
+          const std::string expected =
+              i == 0 ? "DISK " + tag + " " : tag + "F" + std::to_string(i - 1) + " ";
           if (name.find(expected) == std::string::npos) ++wrong;
         }
         holders[handle].fetch_sub(1);

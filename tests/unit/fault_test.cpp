@@ -12,7 +12,7 @@ using platform::seam::Call;
 namespace {
 
 struct Sequence {
-  int32_t open_result = Success;  // OpenResult when the open failed
+  int32_t open_result = Success;   // OpenResult when the open failed
   std::vector<std::string> names;  // entries answered with 0
   int32_t end = 0;                 // the answer that ended the listing
   int32_t close_result = Success;
