@@ -21,6 +21,10 @@ void PrepareBoxCapture(void* module);
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   const std::string path = argc > 1 ? argv[1] : DefaultPluginPath();
+  // Said before loading, so that a crash while loading shows as the
+  // program's own failure.
+  std::printf("loading %s\n", path.c_str());
+  std::fflush(stdout);
   std::string error;
   if (!LoadPlugin(path, &g_api, &error)) {
     std::fprintf(stderr, "cannot load %s: %s\n", path.c_str(), error.c_str());
