@@ -21,7 +21,7 @@ fail() { failures=$((failures + 1)); echo "FAILED: $1"; }
 # Bounded, so a hang fails instead of blocking. Status 77 from the runner:
 # Wine could not run programs here, and the test is skipped.
 run_lister() {
-  timeout 1300 $runner "$lister" "$@"
+  timeout 1200 $runner "$lister" "$@"
 }
 
 # --- the disks: made by cc1541, then damaged copies ------------------------------
