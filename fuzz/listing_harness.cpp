@@ -25,13 +25,10 @@ namespace {
 
 constexpr size_t kTrack18Bytes = 19 * cbmdisk::kSectorSize;
 
-[[noreturn]] void Violated(const char* what) {
+void Require(bool holds, const char* what) {
+  if (holds) return;
   std::fprintf(stderr, "property violated: %s\n", what);
   std::abort();
-}
-
-void Require(bool holds, const char* what) {
-  if (!holds) Violated(what);
 }
 
 const char* ImagePath() {

@@ -54,7 +54,6 @@ TEST_F(FaultTest, EveryFailingFileCallIsAnsweredWithACode) {
   ASSERT_EQ(calls.closes, 1);
   ASSERT_EQ(calls.reads, 1 + 16);  // the BAM, then every slot of both sectors
 
-  const int64_t open_files = platform::seam::GetCounts().open_files;
   const struct {
     Call call;
     int64_t count;
@@ -81,7 +80,7 @@ TEST_F(FaultTest, EveryFailingFileCallIsAnsweredWithACode) {
           // The listing ends at the entry whose read failed: what came before
           // is answered as usual, then 10.
           EXPECT_EQ(run.end, EndOfListing);
-          EXPECT_LT(run.names.size(), clean.names.size() + 1);
+          EXPECT_LE(run.names.size(), clean.names.size());
           for (size_t i = 0; i < run.names.size(); ++i) EXPECT_EQ(run.names[i], clean.names[i]);
           EXPECT_EQ(run.close_result, Success);
           break;
@@ -91,7 +90,7 @@ TEST_F(FaultTest, EveryFailingFileCallIsAnsweredWithACode) {
           EXPECT_EQ(run.close_result, CloseFailed);
           break;
       }
-      EXPECT_EQ(platform::seam::GetCounts().open_files, open_files) << "a file was left open";
+      EXPECT_EQ(platform::seam::GetCounts().open_files, calls.open_files) << "a file was left open";
       const Sequence next = OpenListClose(path);
       EXPECT_EQ(next.names, clean.names);
       EXPECT_EQ(next.end, EndOfListing);

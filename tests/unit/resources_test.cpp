@@ -1,7 +1,6 @@
 // What listing costs and leaves behind: no heap allocation in any export,
 // no byte written to the image, and a read-only open.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
